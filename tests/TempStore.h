@@ -63,6 +63,8 @@ public:
     StoreResult BeginTransaction() override { return target_.BeginTransaction(); }
     StoreResult CommitTransaction() override { return target_.CommitTransaction(); }
     void RollbackTransaction() override { target_.RollbackTransaction(); }
+    void BeginReadGroup() override { target_.BeginReadGroup(); }
+    void EndReadGroup() override { target_.EndReadGroup(); }
 
 private:
     SettingsStore& target_;

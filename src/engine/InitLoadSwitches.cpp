@@ -1,22 +1,18 @@
 #include "engine/InitLoadSwitches.h"
 
 #include "engine/modFunctions.h"
-#include "settings/SettingsSchema.h"
+#include "settings/SettingsAccess.h"
 
 namespace corvane {
 
 void InitLoadSwitches(ControllerTables& tables, basINIRegistry& registry) {
-    const std::string root = KeyPath(SettingsKey::Root);
-    auto read = [&](Setting setting, int number) {
-        return registry.GetRegValue(HKEY_LOCAL_MACHINE, root, Definition(setting, number).name);
-    };
     for (std::int32_t k = 1; k <= kPhaseCount; ++k) {
         LoadSwitch& phase = tables.Phases[static_cast<std::size_t>(k - 1)];
         phase.Name = "Phase";
         phase.Number = k;
         phase.Index = k - 1;
-        phase.FlashColor = IsTrue(IsOdd(k)) ? "R" : read(Setting::PhaseFlashColor, k).Text();
-        phase.FlashCircuit = read(Setting::PhaseFlashCircuit, k).ToLong();
+        phase.FlashColor = IsTrue(IsOdd(k)) ? "R" : ReadSetting(registry, Setting::PhaseFlashColor, k).Text();
+        phase.FlashCircuit = ReadSetting(registry, Setting::PhaseFlashCircuit, k).ToLong();
     }
     for (std::int32_t j = 0; j < 4; ++j) {
         LoadSwitch& ped = tables.Peds[static_cast<std::size_t>(j)];
@@ -24,7 +20,7 @@ void InitLoadSwitches(ControllerTables& tables, basINIRegistry& registry) {
         ped.Number = 2 * j + 2;
         ped.Index = j + kFirstPedLoadSwitch;
         ped.FlashColor = "R";
-        ped.FlashCircuit = read(Setting::PedFlashCircuit, ped.Number).ToLong();
+        ped.FlashCircuit = ReadSetting(registry, Setting::PedFlashCircuit, ped.Number).ToLong();
     }
 }
 

@@ -65,6 +65,12 @@ public:
     virtual StoreResult BeginTransaction() = 0;
     virtual StoreResult CommitTransaction() = 0;
     virtual void RollbackTransaction() = 0;
+
+    // Groups reads into one look at the store: the reads of a group see the store as it was at
+    // the group's first read, and together cost about as much as a single read. Groups nest. A
+    // write or a transaction inside a group ends the shared look; later reads see the store anew.
+    virtual void BeginReadGroup() = 0;
+    virtual void EndReadGroup() = 0;
 };
 
 }  // namespace corvane

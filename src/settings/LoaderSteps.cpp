@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "settings/SettingsSchema.h"
+#include "settings/SettingsAccess.h"
 
 namespace corvane {
 
@@ -63,34 +63,28 @@ void CheckMissingValues(basINIRegistry& registry, PreviewTables& preview) {
 }
 
 void LoadSettings(basINIRegistry& registry, ControllerTables& tables) {
-    const std::string root = KeyPath(SettingsKey::Root);
-    auto read = [&](Setting setting, int number) {
-        return registry.GetRegValue(HKEY_LOCAL_MACHINE, root, Definition(setting, number).name);
-    };
-    tables.Rings[0].Order = read(Setting::RingOrder, 1).ToLong();
-    tables.Rings[1].Order = read(Setting::RingOrder, 2).ToLong();
+    tables.Rings[0].Order = ReadSetting(registry, Setting::RingOrder, 1).ToLong();
+    tables.Rings[1].Order = ReadSetting(registry, Setting::RingOrder, 2).ToLong();
     for (int phase = 1; phase <= kPhaseCount; ++phase) {
         tables.Phases[static_cast<std::size_t>(phase - 1)].FlashCircuit =
-            read(Setting::PhaseFlashCircuit, phase).ToLong();
+            ReadSetting(registry, Setting::PhaseFlashCircuit, phase).ToLong();
     }
     for (int phase = 1; phase <= kPhaseCount; ++phase) {
         tables.Phases[static_cast<std::size_t>(phase - 1)].FlashColor =
-            read(Setting::PhaseFlashColor, phase).Text();
+            ReadSetting(registry, Setting::PhaseFlashColor, phase).Text();
     }
     for (std::size_t ped = 0; ped < tables.Peds.size(); ++ped) {
-        tables.Peds[ped].AutoInclude = read(Setting::AutoIncludePed, 2 * static_cast<int>(ped) + 2).ToFlag();
+        tables.Peds[ped].AutoInclude = ReadSetting(registry, Setting::AutoIncludePed, 2 * static_cast<int>(ped) + 2).ToFlag();
     }
 }
 
 void LoadProgramming(basINIRegistry& registry, ControllerTables& tables) {
     for (int program = 0; program < kProgramCount; ++program) {
-        const std::string path = KeyPath(SettingsKey::Program, program);
         ProgramSchedule& entry = tables.Programs[static_cast<std::size_t>(program)];
         entry.Program = program;
-        entry.Days = registry.GetRegValue(HKEY_LOCAL_MACHINE, path, Definition(Setting::Days).name).ToLong();
-        entry.StartTime =
-            registry.GetRegValue(HKEY_LOCAL_MACHINE, path, Definition(Setting::StartTime).name).ToLong();
-        entry.Flash = registry.GetRegValue(HKEY_LOCAL_MACHINE, path, Definition(Setting::Flash).name).ToFlag();
+        entry.Days = ReadProgramSetting(registry, Setting::Days, program).ToLong();
+        entry.StartTime = ReadProgramSetting(registry, Setting::StartTime, program).ToLong();
+        entry.Flash = ReadProgramSetting(registry, Setting::Flash, program).ToFlag();
     }
 }
 

@@ -24,16 +24,18 @@ CREATE TABLE keys(
     id     INTEGER PRIMARY KEY,
     parent INTEGER REFERENCES keys(id),
     name   TEXT NOT NULL,
-    path   TEXT NOT NULL UNIQUE COLLATE NOCASE
+    path   TEXT NOT NULL,
+    folded TEXT NOT NULL UNIQUE
 );
 CREATE INDEX keys_by_parent ON keys(parent);
 CREATE TABLE vals(
-    key  INTEGER NOT NULL REFERENCES keys(id),
-    name TEXT NOT NULL COLLATE NOCASE,
-    data TEXT NOT NULL,
-    PRIMARY KEY(key, name)
+    key    INTEGER NOT NULL REFERENCES keys(id),
+    folded TEXT NOT NULL,
+    name   TEXT NOT NULL,
+    data   TEXT NOT NULL,
+    PRIMARY KEY(key, folded)
 ) WITHOUT ROWID;
-INSERT INTO keys(id, parent, name, path) VALUES(1, NULL, '', '');
+INSERT INTO keys(id, parent, name, path, folded) VALUES(1, NULL, '', '', '');
 )sql";
 
 std::string DescribeOpenFailure(sqlite3* db, int rc) {
@@ -45,6 +47,18 @@ std::string DescribeOpenFailure(sqlite3* db, int rc) {
         text += ")";
     }
     return text;
+}
+
+// Names match without regard to letter case: every lookup goes by the lower-case form, kept
+// beside the spelling it was first written with, so the indexes compare plain bytes.
+std::string Folded(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return folded;
 }
 
 int CountComponents(std::string_view path) {
@@ -73,6 +87,20 @@ public:
         const char* data = text.empty() ? "" : text.data();
         const int rc =
             sqlite3_bind_text(statement_, index, data, static_cast<int>(text.size()), SQLITE_STATIC);
+        if (rc != SQLITE_OK) {
+            bindStatus_ = rc;
+        }
+        return *this;
+    }
+    // Binds the lower-case form of a name or path; the statement keeps its own copy.
+    Statement& BindFolded(int index, std::string_view text) {
+        const std::string folded = Folded(text);
+        if (folded.size() > INT_MAX) {
+            bindStatus_ = SQLITE_TOOBIG;
+            return *this;
+        }
+        const int rc = sqlite3_bind_text(statement_, index, folded.c_str(), static_cast<int>(folded.size()),
+                                         SQLITE_TRANSIENT);
         if (rc != SQLITE_OK) {
             bindStatus_ = rc;
         }
@@ -130,11 +158,11 @@ OpenedStore SqliteSettingsStore::Open(const std::string& path, StoreAccess acces
 SqliteSettingsStore::SqliteSettingsStore(sqlite3* db) : db_(db) {}
 
 SqliteSettingsStore::~SqliteSettingsStore() {
-    for (sqlite3_stmt* statement : {openKey_, readValue_, writeValue_, createKey_, deleteValue_,
+    for (sqlite3_stmt* statement : {beginRead_, commitRead_, openKey_, readValue_, writeValue_, createKey_, deleteValue_,
                                     listSubKeys_, listValues_}) {
         sqlite3_finalize(statement);
     }
-    if (transactionDepth_ > 0 && !sqlite3_get_autocommit(db_)) {
+    if ((transactionDepth_ > 0 || readTransactionOpen_) && !sqlite3_get_autocommit(db_)) {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     }
     sqlite3_close(db_);
@@ -216,23 +244,23 @@ std::string SqliteSettingsStore::Prepare(StoreAccess access) {
     }
 
     const std::pair<sqlite3_stmt**, const char*> statements[] = {
-        {&openKey_, "SELECT path, id FROM keys WHERE path = ?1"},
+        {&beginRead_, "BEGIN"},
+        {&commitRead_, "COMMIT"},
+        {&openKey_, "SELECT path, id FROM keys WHERE folded = ?1"},
         {&readValue_,
          "SELECT v.data, v.key IS NOT NULL FROM keys k "
-         "LEFT JOIN vals v ON v.key = k.id AND v.name = ?2 WHERE k.path = ?1"},
+         "LEFT JOIN vals v ON v.key = k.id AND v.folded = ?2 WHERE k.folded = ?1"},
         {&writeValue_,
-         "INSERT INTO vals(key, name, data) SELECT id, ?2, ?3 FROM keys WHERE path = ?1 "
-         "ON CONFLICT(key, name) DO UPDATE SET data = excluded.data"},
+         "INSERT INTO vals(key, folded, name, data) SELECT id, ?2, ?3, ?4 FROM keys WHERE folded = ?1 "
+         "ON CONFLICT(key, folded) DO UPDATE SET data = excluded.data"},
         {&createKey_,
-         "INSERT INTO keys(parent, name, path) VALUES(?1, ?2, ?3) ON CONFLICT(path) DO NOTHING"},
+         "INSERT INTO keys(parent, name, path, folded) VALUES(?1, ?2, ?3, ?4) ON CONFLICT(folded) DO NOTHING"},
         {&deleteValue_,
-         "DELETE FROM vals WHERE key = (SELECT id FROM keys WHERE path = ?1) AND name = ?2"},
+         "DELETE FROM vals WHERE key = (SELECT id FROM keys WHERE folded = ?1) AND folded = ?2"},
         {&listSubKeys_,
-         "SELECT c.name FROM keys p JOIN keys c ON c.parent = p.id WHERE p.path = ?1 "
-         "ORDER BY c.name COLLATE NOCASE"},
+         "SELECT c.name FROM keys p JOIN keys c ON c.parent = p.id WHERE p.folded = ?1 ORDER BY c.folded"},
         {&listValues_,
-         "SELECT v.name, v.data FROM keys k JOIN vals v ON v.key = k.id WHERE k.path = ?1 "
-         "ORDER BY v.name COLLATE NOCASE"},
+         "SELECT v.name, v.data FROM keys k JOIN vals v ON v.key = k.id WHERE k.folded = ?1 ORDER BY v.folded"},
     };
     for (const auto& [statement, sql] : statements) {
         if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr) !=
@@ -267,6 +295,7 @@ StoreResult SqliteSettingsStore::LostTransactionFailure() const {
 
 template <typename Write>
 StoreResult SqliteSettingsStore::RunWrite(Write write) {
+    EndReadTransaction();
     if (TransactionLost()) {
         return LostTransactionFailure();
     }
@@ -291,8 +320,9 @@ StoreResult SqliteSettingsStore::RunWrite(Write write) {
 }
 
 StoreResult SqliteSettingsStore::OpenKey(std::string_view path) {
+    JoinReadGroup();
     Statement statement(openKey_);
-    switch (statement.Bind(1, path).Step()) {
+    switch (statement.BindFolded(1, path).Step()) {
         case SQLITE_ROW:
             return StoreResult::Success(statement.Text(0));
         case SQLITE_DONE:
@@ -314,7 +344,7 @@ StoreResult SqliteSettingsStore::CreateSubKey(std::string_view parentPath, std::
         sqlite3_int64 parentId = 0;
         {
             Statement parent(openKey_);
-            switch (parent.Bind(1, parentPath).Step()) {
+            switch (parent.BindFolded(1, parentPath).Step()) {
                 case SQLITE_ROW:
                     parentStoredPath = parent.Text(0);
                     parentId = parent.Number(1);
@@ -332,15 +362,16 @@ StoreResult SqliteSettingsStore::CreateSubKey(std::string_view parentPath, std::
         const std::string path =
             parentId == kRootKeyId ? std::string(name) : parentStoredPath + "\\" + std::string(name);
         Statement insert(createKey_);
-        return insert.Bind(1, parentId).Bind(2, name).Bind(3, path).Step() == SQLITE_DONE
+        return insert.Bind(1, parentId).Bind(2, name).Bind(3, path).BindFolded(4, path).Step() == SQLITE_DONE
                    ? StoreResult::Success()
                    : Failure();
     });
 }
 
 StoreResult SqliteSettingsStore::ReadValue(std::string_view path, std::string_view name) {
+    JoinReadGroup();
     Statement statement(readValue_);
-    switch (statement.Bind(1, path).Bind(2, name).Step()) {
+    switch (statement.BindFolded(1, path).BindFolded(2, name).Step()) {
         case SQLITE_ROW:
             return statement.Number(1) ? StoreResult::Success(statement.Text(0))
                                        : StoreResult{StoreOutcome::ValueMissing, {}};
@@ -355,7 +386,7 @@ StoreResult SqliteSettingsStore::WriteValue(std::string_view path, std::string_v
                                             std::string_view text) {
     return RunWrite([&]() -> StoreResult {
         Statement statement(writeValue_);
-        if (statement.Bind(1, path).Bind(2, name).Bind(3, text).Step() != SQLITE_DONE) {
+        if (statement.BindFolded(1, path).BindFolded(2, name).Bind(3, name).Bind(4, text).Step() != SQLITE_DONE) {
             return Failure();
         }
         return sqlite3_changes(db_) > 0 ? StoreResult::Success()
@@ -369,7 +400,7 @@ StoreResult SqliteSettingsStore::DeleteValue(std::string_view path, std::string_
             return key;
         }
         Statement statement(deleteValue_);
-        if (statement.Bind(1, path).Bind(2, name).Step() != SQLITE_DONE) {
+        if (statement.BindFolded(1, path).BindFolded(2, name).Step() != SQLITE_DONE) {
             return Failure();
         }
         return sqlite3_changes(db_) > 0 ? StoreResult::Success()
@@ -383,7 +414,7 @@ StoreResult SqliteSettingsStore::ListSubKeys(std::string_view path, std::vector<
         return key;
     }
     Statement statement(listSubKeys_);
-    statement.Bind(1, path);
+    statement.BindFolded(1, path);
     int rc;
     while ((rc = statement.Step()) == SQLITE_ROW) {
         names.push_back(statement.Text(0));
@@ -397,7 +428,7 @@ StoreResult SqliteSettingsStore::ListValues(std::string_view path, std::vector<S
         return key;
     }
     Statement statement(listValues_);
-    statement.Bind(1, path);
+    statement.BindFolded(1, path);
     int rc;
     while ((rc = statement.Step()) == SQLITE_ROW) {
         values.push_back({statement.Text(0), statement.Text(1)});
@@ -406,6 +437,7 @@ StoreResult SqliteSettingsStore::ListValues(std::string_view path, std::vector<S
 }
 
 StoreResult SqliteSettingsStore::BeginTransaction() {
+    EndReadTransaction();
     if (TransactionLost()) {
         ++transactionDepth_;
         return LostTransactionFailure();
@@ -456,6 +488,33 @@ void SqliteSettingsStore::RollbackTransaction() {
                                 : "ROLLBACK TO g" + std::to_string(transactionDepth_) +
                                       "; RELEASE g" + std::to_string(transactionDepth_);
     sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
+}
+
+void SqliteSettingsStore::BeginReadGroup() { ++readGroupDepth_; }
+
+void SqliteSettingsStore::JoinReadGroup() {
+    // Opened at the group's first read, so a group that reads nothing costs nothing. A failed
+    // BEGIN only leaves the reads to run one by one.
+    if (readGroupDepth_ > 0 && !readTransactionOpen_ && transactionDepth_ == 0 && sqlite3_get_autocommit(db_)) {
+        Statement begin(beginRead_);
+        readTransactionOpen_ = begin.Step() == SQLITE_DONE;
+    }
+}
+
+void SqliteSettingsStore::EndReadGroup() {
+    if (readGroupDepth_ > 0 && --readGroupDepth_ == 0) {
+        EndReadTransaction();
+    }
+}
+
+void SqliteSettingsStore::EndReadTransaction() {
+    if (readTransactionOpen_) {
+        readTransactionOpen_ = false;
+        if (!sqlite3_get_autocommit(db_)) {
+            Statement commit(commitRead_);
+            commit.Step();
+        }
+    }
 }
 
 }  // namespace corvane

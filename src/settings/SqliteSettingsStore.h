@@ -49,6 +49,8 @@ public:
     StoreResult BeginTransaction() override;
     StoreResult CommitTransaction() override;
     void RollbackTransaction() override;
+    void BeginReadGroup() override;
+    void EndReadGroup() override;
 
     // The deepest key the store keeps, in path components.
     static constexpr int kMaxPathComponents = 256;
@@ -69,8 +71,14 @@ private:
     // refused with the reason the group was lost.
     bool TransactionLost() const;
     StoreResult LostTransactionFailure() const;
+    // Starts the shared look of an open read group, at its first read.
+    void JoinReadGroup();
+    // Ends a read group's shared look before anything writes.
+    void EndReadTransaction();
 
     sqlite3* db_;
+    sqlite3_stmt* beginRead_ = nullptr;
+    sqlite3_stmt* commitRead_ = nullptr;
     sqlite3_stmt* openKey_ = nullptr;
     sqlite3_stmt* readValue_ = nullptr;
     sqlite3_stmt* writeValue_ = nullptr;
@@ -80,6 +88,8 @@ private:
     sqlite3_stmt* listValues_ = nullptr;
     int transactionDepth_ = 0;
     std::string transactionError_;
+    int readGroupDepth_ = 0;
+    bool readTransactionOpen_ = false;
 };
 
 }  // namespace corvane

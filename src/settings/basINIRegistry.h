@@ -54,6 +54,19 @@ public:
         bool open_ = true;
     };
 
+    // Reads that belong together, such as those of one lamp update: they see one state of the
+    // store and cost about one read. Keep groups short; a group never spans an operator's action.
+    class ReadGroup {
+    public:
+        explicit ReadGroup(basINIRegistry& registry) : store_(registry.store_) { store_.BeginReadGroup(); }
+        ~ReadGroup() { store_.EndReadGroup(); }
+        ReadGroup(const ReadGroup&) = delete;
+        ReadGroup& operator=(const ReadGroup&) = delete;
+
+    private:
+        SettingsStore& store_;
+    };
+
     // How many failures the operations have reported so far.
     int FailureCount() const { return failureCount_; }
 

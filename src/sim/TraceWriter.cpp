@@ -1,0 +1,131 @@
+#include "sim/TraceWriter.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+namespace corvane {
+namespace {
+
+constexpr std::pair<std::string_view, TraceKind> kKindNames[] = {
+    {"mode", TraceKind::Mode},   {"program", TraceKind::Program}, {"ring", TraceKind::Ring},
+    {"lamp", TraceKind::Lamp},   {"relay", TraceKind::Relay},     {"label", TraceKind::Label},
+    {"show", TraceKind::Show},   {"hide", TraceKind::Hide},       {"message", TraceKind::Message},
+    {"error", TraceKind::Error},
+};
+
+std::string_view WithoutTrailingSpaces(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::optional<std::set<TraceKind>> ParseTraceKinds(std::string_view list) {
+    std::set<TraceKind> kinds;
+    if (list == "all") {
+        for (const auto& [name, kind] : kKindNames) {
+            kinds.insert(kind);
+        }
+        return kinds;
+    }
+    while (!list.empty()) {
+        const std::size_t comma = list.find(',');
+        const std::string_view name = list.substr(0, comma);
+        bool known = false;
+        for (const auto& [kindName, kind] : kKindNames) {
+            if (kindName == name) {
+                kinds.insert(kind);
+                known = true;
+            }
+        }
+        if (!known) {
+            return std::nullopt;
+        }
+        list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+    }
+    return kinds;
+}
+
+std::set<TraceKind> DefaultTraceKinds() { return {TraceKind::Mode, TraceKind::Program, TraceKind::Ring}; }
+
+std::string QuotedForTrace(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"': quoted += "\\\""; break;
+            case '\\': quoted += "\\\\"; break;
+            case '\r': quoted += "\\r"; break;
+            case '\n': quoted += "\\n"; break;
+            default: quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+std::ostream& TraceWriter::Line() {
+    const std::int64_t ms = elapsedMs_();
+    char time[32];
+    std::snprintf(time, sizeof time, "%lld.%03lld ", static_cast<long long>(ms / 1000),
+                  static_cast<long long>(ms % 1000));
+    return out_ << time;
+}
+
+void TraceWriter::StatusChanged(std::int32_t lCurrentStatus) {
+    if (Wants(TraceKind::Mode)) {
+        Line() << "mode " << lCurrentStatus << ' ' << VekGetStatusName(lCurrentStatus) << '\n';
+    }
+}
+
+void TraceWriter::ProgramChanged(std::int32_t lCurrentProgram) {
+    if (Wants(TraceKind::Program)) {
+        Line() << "program " << lCurrentProgram << '\n';
+    }
+}
+
+void TraceWriter::IntervalBegan(std::int32_t ring, const RingState& state, std::string_view caption) {
+    if (Wants(TraceKind::Ring)) {
+        Line() << "ring " << ring << ' ' << state.Phase << ' ' << state.Interval << ' ' << state.TimeLeft.Format(4)
+               << ' ' << WithoutTrailingSpaces(caption) << '\n';
+    }
+}
+
+void TraceWriter::LampsShown(std::int32_t loadSwitch, std::string_view lamps) {
+    if (Wants(TraceKind::Lamp)) {
+        Line() << "lamp " << loadSwitch << ' ' << lamps << '\n';
+    }
+}
+
+void TraceWriter::ControlChanged(const Control& control, ControlChange change) {
+    const auto* label = dynamic_cast<const CaptionedControl*>(&control);
+    if (change == ControlChange::Caption && Wants(TraceKind::Label) && label && control.Name().starts_with("lbl")) {
+        Line() << "label " << control.Name() << ' ' << QuotedForTrace(label->Caption()) << '\n';
+    } else if (change == ControlChange::Visibility) {
+        const TraceKind kind = control.Visible() ? TraceKind::Show : TraceKind::Hide;
+        if (Wants(kind)) {
+            Line() << (control.Visible() ? "show " : "hide ") << control.Name() << '\n';
+        }
+    }
+}
+
+void TraceWriter::RelayWritten(std::string_view bytes) {
+    if (Wants(TraceKind::Relay)) {
+        Line() << "relay " << bytes.substr(0, bytes.find('\r')) << '\n';
+    }
+}
+
+void TraceWriter::Message(std::string_view text) {
+    if (Wants(TraceKind::Message)) {
+        Line() << "message " << QuotedForTrace(text) << '\n';
+    }
+}
+
+void TraceWriter::Error(std::string_view text) {
+    if (Wants(TraceKind::Error)) {
+        Line() << "error " << QuotedForTrace(text) << '\n';
+    }
+}
+
+}  // namespace corvane
