@@ -1,0 +1,1 @@
+// Tests are being written for this file.
