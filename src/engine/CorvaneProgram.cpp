@@ -11,6 +11,9 @@ void CorvaneProgram::Start() { Timer1.SetEnabled(true); }
 
 void CorvaneProgram::Timer1_Timer() {
     loader_.Timer1Tick();
+    for (const auto& listener : onLoaderTick) {
+        listener();
+    }
     if (!loader_.Finished()) {
         return;
     }
@@ -19,12 +22,12 @@ void CorvaneProgram::Timer1_Timer() {
                                                      services_.clock, services_.serialLine,
                                                      services_.messages, services_.preview, services_.screen,
                                                      services_.conflictRule});
-    if (onMainWindowCreated) {
-        onMainWindowCreated(*main_);
+    for (const auto& listener : onMainWindowCreated) {
+        listener(*main_);
     }
     main_->Form_Load();
-    if (onMainWindowLoaded) {
-        onMainWindowLoaded(*main_);
+    for (const auto& listener : onMainWindowLoaded) {
+        listener(*main_);
     }
 }
 

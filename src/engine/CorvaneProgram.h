@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "controls/Timer.h"
 #include "engine/ControllerTables.h"
@@ -33,10 +34,12 @@ public:
 
     // Loads the start-up window: its timer starts the loading steps.
     void Start();
+    // Called after each loading step, for the start-up window to show its progress.
+    std::vector<std::function<void()>> onLoaderTick;
     // Called with the controller window just before it loads, so a view or a trace sees the
-    // whole load; and when the loader has finished and the window has loaded.
-    std::function<void(frmMain&)> onMainWindowCreated;
-    std::function<void(frmMain&)> onMainWindowLoaded;
+    // whole load; and once it has loaded.
+    std::vector<std::function<void(frmMain&)>> onMainWindowCreated;
+    std::vector<std::function<void(frmMain&)>> onMainWindowLoaded;
 
     const StartupLoader& Loader() const { return loader_; }
     StartupLoader& Loader() { return loader_; }

@@ -9,8 +9,10 @@
 namespace corvane {
 
 void frmMain::VekStartFlash() {
+    // Load switches are addressed by their fixed numbers here, not by the records' Index fields:
+    // the first lights-out of the window's load comes before those fields are filled.
     for (std::int32_t phase = 1; phase <= 8; ++phase) {
-        display.LEDCall[PhaseRecord(phase).Index].SetLit(false);
+        display.LEDCall[phase - 1].SetLit(false);
         PhaseRecord(phase).Flashing = kTrue;
     }
     for (int ring = 0; ring < 2; ++ring) {
@@ -31,13 +33,12 @@ void frmMain::VekEndFlash() {
 
 void frmMain::VekLightsOut() {
     relay.Enqueue(std::string(kRelayAllOff));
-    for (LoadSwitch& phase : tables_.Phases) {
-        phase.Flashing = kFalse;
-        OutputIndication(phase.Index, "O");
-    }
-    for (LoadSwitch& ped : tables_.Peds) {
-        ped.Flashing = kFalse;
-        OutputIndication(ped.Index, "O");
+    for (std::int32_t loadSwitch = 0; loadSwitch < kLoadSwitchCount; ++loadSwitch) {
+        LoadSwitch& record = loadSwitch < kFirstPedLoadSwitch
+                                 ? tables_.Phases[static_cast<std::size_t>(loadSwitch)]
+                                 : tables_.Peds[static_cast<std::size_t>(loadSwitch - kFirstPedLoadSwitch)];
+        record.Flashing = kFalse;
+        OutputIndication(loadSwitch, "O");
     }
 }
 

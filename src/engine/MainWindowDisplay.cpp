@@ -29,7 +29,8 @@ std::int32_t PercentOf(std::int32_t width, int percent) {
 }  // namespace
 
 MainWindowDisplay::MainWindowDisplay()
-    : Image1(events, "Image1"),
+    : form(events, "frmMain", false),
+      Image1(events, "Image1"),
       fraStatusWindow(events, "fraStatusWindow"),
       lblLegend(events, "lblLegend", 8),
       lblDate(events, "lblDate"),

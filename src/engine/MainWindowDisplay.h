@@ -36,7 +36,8 @@ public:
 
     ControlEvents events;
     FormGeometry geometry;
-    bool shown = false;
+    // The window itself: visible from its load until it is closed.
+    Control form;
 
     Control Image1;
     Frame fraStatusWindow;

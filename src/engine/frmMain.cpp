@@ -94,7 +94,7 @@ void frmMain::Form_Load() {
         }
     }
     CenterForm(display.geometry, screen_);
-    display.shown = true;
+    display.form.SetVisible(true);
     display.LayoutLoadSwitches(1650, 3000, tables_);
     TimerStartup.SetEnabled(true);
     VekStartFlash();
@@ -112,7 +112,7 @@ void frmMain::Form_GotFocus() { CenterForm(display.geometry, screen_); }
 
 void frmMain::Form_Unload() {
     relay.ShutDown();
-    display.shown = false;
+    display.form.SetVisible(false);
 }
 
 void frmMain::MenuPolicePanel() { policePanel.ShowFromMenu(); }

@@ -18,8 +18,22 @@ frmPolicePanel::frmPolicePanel(OperatingModeActions& controller, ScreenSize scre
     optMode.Option(OperatingMode::ProgramFlash).SetEnabled(false);
     optMode.Option(OperatingMode::ConflictDetected).SetEnabled(false);
     optMode.Option(OperatingMode::RailroadPreEmpt).SetVisible(false);
+    LayOut();
     optMode.SetClickHandler([this](int index) { ApplyOperatingMode(index); });
     optLights.SetClickHandler([this](int index) { optLights_Click(index); });
+}
+
+void frmPolicePanel::LayOut() {
+    // Positions in twips: the mode options in a column, Next beside "Manual Advance", the two
+    // light switches in a frame of their own on the right.
+    fraOperatingMode.Move({120, 60, 3495, 3855});
+    for (int i = 0; i < optMode.Count(); ++i) {
+        optMode.Option(i).Move({180, 300 + i * 435, 2175, 375});
+    }
+    cmdNext.Move({2415, optMode.Option(OperatingMode::ManualAdvance).Rect().Top - 15, 960, 405});
+    fraLights.Move({3735, 60, 1200, 1695});
+    optLights.Option(kLightsOn).Move({180, 300, 840, 555});
+    optLights.Option(kLightsOff).Move({180, 975, 840, 555});
 }
 
 void frmPolicePanel::EnsureLoaded() {

@@ -52,6 +52,7 @@ public:
     OptionGroup optLights;
 
 private:
+    void LayOut();
     void optLights_Click(int index);
 
     OperatingModeActions& controller_;

@@ -54,9 +54,15 @@ std::optional<LocalDateTime> ParseLocalDateTime(std::string_view text) {
         text[16] != ':') {
         return std::nullopt;
     }
+    // Each field is its digits only: no sign, no spaces.
     auto field = [&](std::size_t at, std::size_t length, int& value) {
-        const auto [end, error] = std::from_chars(text.data() + at, text.data() + at + length, value);
-        return error == std::errc() && end == text.data() + at + length;
+        for (std::size_t i = at; i < at + length; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return false;
+            }
+        }
+        std::from_chars(text.data() + at, text.data() + at + length, value);
+        return true;
     };
     LocalDateTime moment;
     if (!field(0, 4, moment.Year) || !field(5, 2, moment.Month) || !field(8, 2, moment.Day) ||
