@@ -3,7 +3,7 @@
 set -eu
 
 packages="cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-qt6-base-dev qt6-serialport-dev fonts-liberation fonts-dejavu-core"
+qt6-base-dev fonts-liberation fonts-dejavu-core"
 
 missing=""
 for package in $packages; do

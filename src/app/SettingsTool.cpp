@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/MessageSink.h"
+#include "platform/StreamMessageSink.h"
 #include "preview/PreviewHead.h"
 #include "settings/LoaderSteps.h"
 #include "settings/SettingsSchema.h"
@@ -46,27 +46,6 @@ Options:
 
 Exit status: 0 success or true, 1 false or missing, 2 error.
 )";
-
-// Store messages printed for a terminal: CR LF breaks become plain line ends.
-class StreamMessageSink final : public MessageSink {
-public:
-    explicit StreamMessageSink(std::ostream& err) : err_(err) {}
-    void ShowMessage(std::string_view, std::string_view text, MessageIcon) override {
-        std::string printed;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text.compare(i, 2, "\r\n") == 0) {
-                printed += '\n';
-                ++i;
-            } else {
-                printed += text[i];
-            }
-        }
-        err_ << "corvane-settings: " << printed << '\n';
-    }
-
-private:
-    std::ostream& err_;
-};
 
 struct Command {
     std::size_t minArguments;
@@ -207,7 +186,7 @@ int RunSettingsTool(const std::vector<std::string>& arguments, std::ostream& out
             << '\n';
         return kError;
     }
-    StreamMessageSink messages(err);
+    StreamMessageSink messages(err, "corvane-settings: ");
     basINIRegistry registry(*opened.store, messages);
     return Run(command, args, *opened.store, registry, out, err);
 }

@@ -39,8 +39,9 @@ void CheckMissingValues(basINIRegistry& registry, PreviewTables& preview) {
     basINIRegistry::Transaction transaction(registry);
     std::optional<SettingsKey> previousKey;
     for (const SettingDefinition& definition : AllSettings()) {
-        if (definition.key != SettingsKey::Root && definition.key != SettingsKey::COMPort &&
-            definition.key != SettingsKey::Preview) {
+        if ((definition.key != SettingsKey::Root && definition.key != SettingsKey::COMPort &&
+             definition.key != SettingsKey::Preview) ||
+            definition.optional) {
             continue;
         }
         const std::string path = KeyPathOf(definition);

@@ -9,8 +9,9 @@
 namespace corvane {
 namespace {
 
-AllowedValues Choices(std::vector<std::string> choices) { return {std::move(choices), 0, 0}; }
-AllowedValues Range(std::int32_t minimum, std::int32_t maximum) { return {{}, minimum, maximum}; }
+AllowedValues Choices(std::vector<std::string> choices) { return {std::move(choices), 0, 0, false}; }
+AllowedValues Range(std::int32_t minimum, std::int32_t maximum) { return {{}, minimum, maximum, false}; }
+AllowedValues AnyText() { return {{}, 0, 0, true}; }
 const AllowedValues kOnOff = Choices({"1", "0"});
 
 std::vector<SettingDefinition> BuildSettings() {
@@ -54,6 +55,11 @@ std::vector<SettingDefinition> BuildSettings() {
     add(port, Setting::PhaseA, 0, "PhaseA", "2", Range(-1, 7));
     add(port, Setting::PhaseB, 0, "PhaseB", "4", Range(-1, 7));
     add(port, Setting::PedA, 0, "PedA", "8", Choices({"-1", "8", "9", "10", "11"}));
+    for (int com = 1; com <= 2; ++com) {
+        add(port, Setting::PortDevice, com, "COM" + std::to_string(com) + "Device", "/dev/ttyS" + std::to_string(com - 1),
+            AnyText());
+        all.back().optional = true;
+    }
 
     const auto preview = SettingsKey::Preview;
     add(preview, Setting::RYGHousingColor, 0, "RYGHousingColor", "1", Range(0, 5));
@@ -83,6 +89,9 @@ std::vector<SettingDefinition> BuildSettings() {
 }  // namespace
 
 bool AllowedValues::Allows(std::string_view text) const {
+    if (anyText) {
+        return true;
+    }
     if (!choices.empty()) {
         for (const std::string& choice : choices) {
             if (choice == text) {

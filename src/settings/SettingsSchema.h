@@ -38,6 +38,7 @@ enum class Setting {
     PhaseA,
     PhaseB,
     PedA,
+    PortDevice,             // "COM<n>Device", n = 1, 2: the device file of a COM port
     RYGHousingColor,
     PedHousingColor,
     SupportPoleColor,
@@ -53,12 +54,13 @@ enum class Setting {
 // The eight turn heads of the simulated intersection, in the order their styles are stored.
 enum TurnHead : int { NBLeft = 1, NBRight, WBLeft, WBRight, EBLeft, EBRight, SBLeft, SBRight };
 
-// The texts a setting may hold: exactly the listed choices, or otherwise a whole number in
-// [minimum, maximum] written in plain decimal.
+// The texts a setting may hold: any text, exactly the listed choices, or otherwise a whole number
+// in [minimum, maximum] written in plain decimal.
 struct AllowedValues {
     std::vector<std::string> choices;
     std::int32_t minimum = 0;
     std::int32_t maximum = 0;
+    bool anyText = false;
 
     bool Allows(std::string_view text) const;
 };
@@ -71,6 +73,8 @@ struct SettingDefinition {
     // Empty for the values of a program key, whose defaults depend on the program.
     std::string defaultValue;
     AllowedValues allowed;
+    // Read when present and never written by the program: an administrator's override.
+    bool optional = false;
 };
 
 // Every definition: first the configuration, relay and preview values in the order the loader

@@ -2,26 +2,22 @@
 
 namespace corvane {
 
-void Simulation::MessageRecorder::ShowMessage(std::string_view title, std::string_view text, MessageIcon icon) {
-    recorded.ShowMessage(title, text, icon);
-    if (trace) {
-        trace->Message(text);
-    }
-}
-
 Simulation::Simulation(SettingsStore& store, LocalDateTime start, TraceWriter* trace, ConflictRule conflictRule)
-    : clock_(start, [this] { return timers_.NowMs(); }), registry_(store, messages_), trace_(trace) {
-    messages_.trace = trace;
+    : clock_(start, [this] { return timers_.NowMs(); }),
+      messages_(recorded_,
+                [trace](std::string_view text) {
+                    if (trace) {
+                        trace->Message(text);
+                    }
+                }),
+      registry_(store, messages_) {
     if (trace) {
         line_.onWrite = [trace](std::string_view bytes) { trace->RelayWritten(bytes); };
     }
     program_ = std::make_unique<CorvaneProgram>(ProgramServices{registry_, timers_, clock_, line_, messages_,
                                                                 preview_, kScreen, std::move(conflictRule)});
     if (trace) {
-        program_->onMainWindowCreated = [trace](frmMain& main) {
-            main.SetObserver(trace);
-            main.display.events.Add(*trace);
-        };
+        program_->onMainWindowCreated.push_back([trace](frmMain& main) { trace->Follow(main); });
     }
     program_->Start();
 }

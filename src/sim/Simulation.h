@@ -7,6 +7,7 @@
 
 #include "engine/CorvaneProgram.h"
 #include "platform/MessageSink.h"
+#include "platform/MessageTee.h"
 #include "platform/RecordingSerialLine.h"
 #include "platform/VirtualClock.h"
 #include "platform/VirtualTimerHost.h"
@@ -41,26 +42,19 @@ public:
     frmMain* Main() { return program_->MainWindow(); }
     basINIRegistry& Registry() { return registry_; }
     RecordingSerialLine& Line() { return line_; }
-    const std::vector<RecordedMessage>& Messages() const { return messages_.recorded.messages; }
+    const std::vector<RecordedMessage>& Messages() const { return recorded_.messages; }
 
     // A screen of 1920 x 1080 pixels at 15 twips a pixel.
     static constexpr ScreenSize kScreen{28800, 16200};
 
 private:
-    // Records messages and passes them to the trace.
-    struct MessageRecorder final : MessageSink {
-        void ShowMessage(std::string_view title, std::string_view text, MessageIcon icon) override;
-        RecordingMessageSink recorded;
-        TraceWriter* trace = nullptr;
-    };
-
     VirtualTimerHost timers_;
     VirtualClock clock_;
     RecordingSerialLine line_;
-    MessageRecorder messages_;
+    RecordingMessageSink recorded_;
+    MessageTee messages_;
     NoIntersectionPreview preview_;
     basINIRegistry registry_;
-    TraceWriter* trace_;
     std::unique_ptr<CorvaneProgram> program_;
     bool ended_ = false;
 };

@@ -65,66 +65,74 @@ std::string QuotedForTrace(std::string_view text) {
     return quoted + '"';
 }
 
-std::ostream& TraceWriter::Line() {
+void TraceWriter::Write(const std::string& text) {
     const std::int64_t ms = elapsedMs_();
     char time[32];
     std::snprintf(time, sizeof time, "%lld.%03lld ", static_cast<long long>(ms / 1000),
                   static_cast<long long>(ms % 1000));
-    return out_ << time;
+    out_ << time << text << '\n';
+    if (flush_ == Flush::kEachLine) {
+        out_.flush();
+    }
+}
+
+void TraceWriter::Follow(frmMain& main) {
+    main.SetObserver(this);
+    main.display.events.Add(*this);
 }
 
 void TraceWriter::StatusChanged(std::int32_t lCurrentStatus) {
     if (Wants(TraceKind::Mode)) {
-        Line() << "mode " << lCurrentStatus << ' ' << VekGetStatusName(lCurrentStatus) << '\n';
+        Write("mode " + std::to_string(lCurrentStatus) + ' ' + VekGetStatusName(lCurrentStatus));
     }
 }
 
 void TraceWriter::ProgramChanged(std::int32_t lCurrentProgram) {
     if (Wants(TraceKind::Program)) {
-        Line() << "program " << lCurrentProgram << '\n';
+        Write("program " + std::to_string(lCurrentProgram));
     }
 }
 
 void TraceWriter::IntervalBegan(std::int32_t ring, const RingState& state, std::string_view caption) {
     if (Wants(TraceKind::Ring)) {
-        Line() << "ring " << ring << ' ' << state.Phase << ' ' << state.Interval << ' ' << state.TimeLeft.Format(4)
-               << ' ' << WithoutTrailingSpaces(caption) << '\n';
+        Write("ring " + std::to_string(ring) + ' ' + std::to_string(state.Phase) + ' ' + std::to_string(state.Interval) +
+              ' ' + state.TimeLeft.Format(4) + ' ' + std::string(WithoutTrailingSpaces(caption)));
     }
 }
 
 void TraceWriter::LampsShown(std::int32_t loadSwitch, std::string_view lamps) {
     if (Wants(TraceKind::Lamp)) {
-        Line() << "lamp " << loadSwitch << ' ' << lamps << '\n';
+        Write("lamp " + std::to_string(loadSwitch) + ' ' + std::string(lamps));
     }
 }
 
 void TraceWriter::ControlChanged(const Control& control, ControlChange change) {
     const auto* label = dynamic_cast<const CaptionedControl*>(&control);
     if (change == ControlChange::Caption && Wants(TraceKind::Label) && label && control.Name().starts_with("lbl")) {
-        Line() << "label " << control.Name() << ' ' << QuotedForTrace(label->Caption()) << '\n';
+        Write("label " + control.Name() + ' ' + QuotedForTrace(label->Caption()));
     } else if (change == ControlChange::Visibility) {
         const TraceKind kind = control.Visible() ? TraceKind::Show : TraceKind::Hide;
         if (Wants(kind)) {
-            Line() << (control.Visible() ? "show " : "hide ") << control.Name() << '\n';
+            Write((control.Visible() ? "show " : "hide ") + control.Name());
         }
     }
 }
 
 void TraceWriter::RelayWritten(std::string_view bytes) {
     if (Wants(TraceKind::Relay)) {
-        Line() << "relay " << bytes.substr(0, bytes.find('\r')) << '\n';
+        Write("relay " + std::string(bytes.substr(0, bytes.find('\r'))));
     }
 }
 
 void TraceWriter::Message(std::string_view text) {
     if (Wants(TraceKind::Message)) {
-        Line() << "message " << QuotedForTrace(text) << '\n';
+        Write("message " + QuotedForTrace(text));
     }
 }
 
 void TraceWriter::Error(std::string_view text) {
     if (Wants(TraceKind::Error)) {
-        Line() << "error " << QuotedForTrace(text) << '\n';
+        Write("error " + QuotedForTrace(text));
     }
 }
 

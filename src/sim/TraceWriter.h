@@ -9,6 +9,7 @@
 
 #include "controls/Control.h"
 #include "engine/EngineObserver.h"
+#include "engine/frmMain.h"
 
 // The trace of a run, one event per line: "T KIND ...", T in seconds with three decimals.
 //
@@ -32,8 +33,15 @@ std::set<TraceKind> DefaultTraceKinds();
 
 class TraceWriter final : public EngineObserver, public ControlObserver {
 public:
-    TraceWriter(std::ostream& out, std::set<TraceKind> kinds, std::function<std::int64_t()> elapsedMs)
-        : out_(out), kinds_(std::move(kinds)), elapsedMs_(std::move(elapsedMs)) {}
+    // A trace of a program in real time passes each line on at once (kEachLine); a simulated
+    // run, which writes lines far faster than anyone reads them, leaves that to the stream.
+    enum class Flush { kEachLine, kByStream };
+    TraceWriter(std::ostream& out, std::set<TraceKind> kinds, std::function<std::int64_t()> elapsedMs,
+                Flush flush = Flush::kByStream)
+        : out_(out), kinds_(std::move(kinds)), elapsedMs_(std::move(elapsedMs)), flush_(flush) {}
+
+    // Traces the controller window's events and its controls' changes from now on.
+    void Follow(frmMain& main);
 
     void StatusChanged(std::int32_t lCurrentStatus) override;
     void ProgramChanged(std::int32_t lCurrentProgram) override;
@@ -46,11 +54,13 @@ public:
 
 private:
     bool Wants(TraceKind kind) const { return kinds_.count(kind) != 0; }
-    std::ostream& Line();
+    // Writes one whole line: the time, then `text`.
+    void Write(const std::string& text);
 
     std::ostream& out_;
     std::set<TraceKind> kinds_;
     std::function<std::int64_t()> elapsedMs_;
+    Flush flush_;
 };
 
 // A text in double quotes with " and \ escaped and CR, LF shown as \r, \n.

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "engine/CorvaneProgram.h"
+#include "ui/AboutWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/PolicePanelWindow.h"
+#include "ui/SplashWindow.h"
+
+// The program's windows over its models: the start-up window while the loader runs, then the
+// controller window with its police panel and About window. They follow the program as it
+// starts, whether its timers are real or virtual.
+
+namespace corvane {
+
+class DesktopWindows {
+public:
+    // `onClosed` runs when the operator has closed the controller window.
+    DesktopWindows(CorvaneProgram& program, ScreenSize screen, std::function<void()> onClosed);
+
+    SplashWindow& Splash() { return splash_; }
+    AboutWindow& About() { return about_; }
+    // Null until the controller window exists.
+    MainWindow* Main() { return main_.get(); }
+    PolicePanelWindow* PolicePanel() { return policePanel_.get(); }
+
+private:
+    SplashWindow splash_;
+    AboutWindow about_;
+    std::unique_ptr<PolicePanelWindow> policePanel_;
+    std::unique_ptr<MainWindow> main_;
+};
+
+}  // namespace corvane
