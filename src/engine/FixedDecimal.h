@@ -30,10 +30,7 @@ public:
     }
 
     constexpr std::int64_t TenThousandths() const { return raw_; }
-    double ToDouble() const { return static_cast<double>(raw_) / 10000.0; }
 
-    constexpr FixedDecimal operator-(FixedDecimal other) const { return FixedDecimal(raw_ - other.raw_); }
-    constexpr FixedDecimal operator+(FixedDecimal other) const { return FixedDecimal(raw_ + other.raw_); }
     constexpr FixedDecimal& operator-=(FixedDecimal other) {
         raw_ -= other.raw_;
         return *this;

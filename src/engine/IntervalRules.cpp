@@ -1,7 +1,5 @@
 #include "engine/IntervalRules.h"
 
-#include <cctype>
-
 #include "engine/ControllerTables.h"
 #include "engine/modFunctions.h"
 
@@ -45,10 +43,7 @@ std::string IntervalCaption(std::int32_t interval, std::int32_t phase) {
     if (IsTrue(IsOdd(phase)) && (interval == IntervalCode::Walk || interval == IntervalCode::PedClear)) {
         caption = "Green";
     }
-    for (char& c : caption) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return caption;
+    return UpperCase(caption);
 }
 
 }  // namespace corvane

@@ -1,6 +1,5 @@
 #include "engine/frmMain.h"
 
-#include <cctype>
 #include <cstdio>
 
 #include "engine/InitLoadSwitches.h"
@@ -11,13 +10,6 @@
 
 namespace corvane {
 namespace {
-
-std::string UpperCase(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 // "SAT 01 JAN 2005"
 std::string StatusDate(const LocalDateTime& now) {

@@ -24,7 +24,6 @@ public:
 
     // Loads the window if it is not loaded yet: applies the present mode and selects its option.
     void EnsureLoaded();
-    bool Loaded() const { return loaded_; }
     // The menu's "Police Panel": shown, centred and given the focus.
     void ShowFromMenu();
     // The window received the focus: shows the present mode, applying it if the selection moves.

@@ -1,5 +1,6 @@
 #include "engine/modFunctions.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace corvane {
@@ -16,6 +17,13 @@ std::optional<TimeOfDay> MinutesToTime(std::int32_t m) {
         return std::nullopt;
     }
     return TimeOfDay{m / 60, m % 60, 0};
+}
+
+std::string UpperCase(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
 }
 
 void CenterForm(FormGeometry& w, const ScreenSize& screen) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/Flag.h"
 
@@ -38,6 +39,9 @@ std::int32_t MinutesOfDay(const TimeOfDay& t);
 // The time of day `m` minutes after midnight, for 0 <= m <= 1439; other values name no time of
 // day and give nothing.
 std::optional<TimeOfDay> MinutesToTime(std::int32_t m);
+
+// The text in capitals, as the status window shows its captions.
+std::string UpperCase(std::string text);
 
 // Puts the window in the middle of the screen; halves round to the even neighbour, and a window
 // larger than the screen gets a negative position.

@@ -26,7 +26,6 @@ public:
     void RunUntil(std::int64_t ms);
     // Ends the run in progress after the present tick (the program was closed).
     void RequestStop() { stopRequested_ = true; }
-    bool StopRequested() const { return stopRequested_; }
 
 private:
     // A program has a handful of timers, in registration order; a scan finds the next due one

@@ -33,7 +33,6 @@ public:
     std::int32_t LoadStep() const { return loadStep_; }
     const std::string& StatusText() const { return lblStatus_; }
     std::int32_t Progress() const { return progressBar1_; }
-    bool Timer1Enabled() const { return timer1Enabled_; }
     bool Finished() const { return !timer1Enabled_; }
 
 private:

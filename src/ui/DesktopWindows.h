@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "engine/CorvaneProgram.h"
-#include "ui/AboutWindow.h"
+#include "ui/frmAbout.h"
 #include "ui/MainWindow.h"
 #include "ui/PolicePanelWindow.h"
-#include "ui/SplashWindow.h"
+#include "ui/frmSplash.h"
 
 // The program's windows over its models: the start-up window while the loader runs, then the
 // controller window with its police panel and About window. They follow the program as it
@@ -20,15 +20,15 @@ public:
     // `onClosed` runs when the operator has closed the controller window.
     DesktopWindows(CorvaneProgram& program, ScreenSize screen, std::function<void()> onClosed);
 
-    SplashWindow& Splash() { return splash_; }
-    AboutWindow& About() { return about_; }
+    frmSplash& Splash() { return splash_; }
+    frmAbout& About() { return about_; }
     // Null until the controller window exists.
     MainWindow* Main() { return main_.get(); }
     PolicePanelWindow* PolicePanel() { return policePanel_.get(); }
 
 private:
-    SplashWindow splash_;
-    AboutWindow about_;
+    frmSplash splash_;
+    frmAbout about_;
     std::unique_ptr<PolicePanelWindow> policePanel_;
     std::unique_ptr<MainWindow> main_;
 };

@@ -3,11 +3,12 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "platform/ProgramInfo.h"
-#include "ui/AboutWindow.h"
+#include "ui/frmAbout.h"
 #include "ui/Artwork.h"
 #include "ui/PolicePanelWindow.h"
 #include "ui/Twips.h"
@@ -37,7 +38,7 @@ QLabel* StatusLabel(QWidget* parent, double points, const QColor& background, Qt
 
 }  // namespace
 
-MainWindow::MainWindow(frmMain& main, PolicePanelWindow& policePanel, AboutWindow& about,
+MainWindow::MainWindow(frmMain& main, PolicePanelWindow& policePanel, frmAbout& about,
                        std::function<void()> onClosed)
     : main_(main),
       policePanel_(policePanel),
@@ -49,6 +50,7 @@ MainWindow::MainWindow(frmMain& main, PolicePanelWindow& policePanel, AboutWindo
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setCentralWidget(form_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     BuildStatusWindow(form_);
     BuildIndicators(form_);
     BuildLoadSwitches(form_);

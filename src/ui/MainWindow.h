@@ -13,12 +13,12 @@
 namespace corvane {
 
 class PolicePanelWindow;
-class AboutWindow;
+class frmAbout;
 
 class MainWindow final : public QMainWindow {
 public:
     // `onClosed` runs after the window has closed and the controller has shut down.
-    MainWindow(frmMain& main, PolicePanelWindow& policePanel, AboutWindow& about, std::function<void()> onClosed);
+    MainWindow(frmMain& main, PolicePanelWindow& policePanel, frmAbout& about, std::function<void()> onClosed);
 
     // Takes the place and size the model gives the window.
     void ApplyGeometry();
@@ -35,7 +35,7 @@ private:
 
     frmMain& main_;
     PolicePanelWindow& policePanel_;
-    AboutWindow& about_;
+    frmAbout& about_;
     std::function<void()> onClosed_;
     ModelWidgets widgets_;
     QWidget* form_;

@@ -117,7 +117,7 @@ void WindowsTest::theControllerWindowShowsItsModel() {
 
 void WindowsTest::theSplashShowsTheLoadersProgress() {
     StartAndRunTo(700);  // the 14th step
-    SplashWindow& splash = windows_->Splash();
+    frmSplash& splash = windows_->Splash();
     QVERIFY(splash.findChild<QProgressBar*>() != nullptr);
     QCOMPARE(splash.findChild<QProgressBar*>()->value(), 65);
     bool statusShown = false;

@@ -1,4 +1,4 @@
-#include "ui/SplashWindow.h"
+#include "ui/frmSplash.h"
 
 #include "platform/ProgramInfo.h"
 #include "ui/Artwork.h"
@@ -21,7 +21,7 @@ QLabel* WhiteLabel(QWidget* parent, const QString& text, double points, const Tw
 
 }  // namespace
 
-SplashWindow::SplashWindow(const StartupLoader& loader, ScreenSize screen)
+frmSplash::frmSplash(const StartupLoader& loader, ScreenSize screen)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), loader_(loader) {
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     setAutoFillBackground(true);
@@ -48,7 +48,7 @@ SplashWindow::SplashWindow(const StartupLoader& loader, ScreenSize screen)
     Refresh();
 }
 
-void SplashWindow::Refresh() {
+void frmSplash::Refresh() {
     lblStatus_->setText(QString::fromStdString(loader_.StatusText()));
     ProgressBar1_->setValue(loader_.Progress());
 }

@@ -1,4 +1,4 @@
-#include "ui/AboutWindow.h"
+#include "ui/frmAbout.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -16,7 +16,7 @@ constexpr std::int32_t kHeight = 3600;
 
 }  // namespace
 
-AboutWindow::AboutWindow(ScreenSize screen)
+frmAbout::frmAbout(ScreenSize screen)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       screen_(screen) {
@@ -47,20 +47,20 @@ AboutWindow::AboutWindow(ScreenSize screen)
     layout->addWidget(ok, 0, Qt::AlignRight);
 }
 
-void AboutWindow::ShowCentred() {
+void frmAbout::ShowCentred() {
     Centre();
     show();
     raise();
     activateWindow();
 }
 
-void AboutWindow::Centre() {
+void frmAbout::Centre() {
     FormGeometry geometry{0, 0, kWidth, kHeight};
     CenterForm(geometry, screen_);
     move(TwipsToPixels(geometry.Left), TwipsToPixels(geometry.Top));
 }
 
-bool AboutWindow::event(QEvent* event) {
+bool frmAbout::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         Centre();
     }

@@ -12,9 +12,9 @@
 
 namespace corvane {
 
-class SplashWindow final : public QWidget {
+class frmSplash final : public QWidget {
 public:
-    SplashWindow(const StartupLoader& loader, ScreenSize screen);
+    frmSplash(const StartupLoader& loader, ScreenSize screen);
     // Shows the loader's present status and progress.
     void Refresh();
 

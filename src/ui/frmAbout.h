@@ -9,9 +9,9 @@
 
 namespace corvane {
 
-class AboutWindow final : public QWidget {
+class frmAbout final : public QWidget {
 public:
-    explicit AboutWindow(ScreenSize screen);
+    explicit frmAbout(ScreenSize screen);
     void ShowCentred();
 
 protected:
