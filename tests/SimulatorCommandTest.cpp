@@ -15,6 +15,7 @@
 #include "TempStore.h"
 #include "controls/Control.h"
 #include "sim/SimulatorCommand.h"
+#include "settings/SettingsText.h"
 #include "sim/TraceWriter.h"
 
 namespace corvane {
@@ -355,11 +356,11 @@ TEST_F(SimulatorCommandTest, TraceLinesHaveTheirFormats) {
 }
 
 TEST(SimulatorTraceWriterTest, QuotesEscapeQuotesBackslashesAndLineBreaks) {
-    EXPECT_EQ(QuotedForTrace(""), "\"\"");
-    EXPECT_EQ(QuotedForTrace(" RUN"), "\" RUN\"");
-    EXPECT_EQ(QuotedForTrace("say \"hi\""), "\"say \\\"hi\\\"\"");
-    EXPECT_EQ(QuotedForTrace("C:\\corvane"), "\"C:\\\\corvane\"");
-    EXPECT_EQ(QuotedForTrace("one\r\ntwo"), "\"one\\r\\ntwo\"");
+    EXPECT_EQ(QuotedText(""), "\"\"");
+    EXPECT_EQ(QuotedText(" RUN"), "\" RUN\"");
+    EXPECT_EQ(QuotedText("say \"hi\""), "\"say \\\"hi\\\"\"");
+    EXPECT_EQ(QuotedText("C:\\corvane"), "\"C:\\\\corvane\"");
+    EXPECT_EQ(QuotedText("one\r\ntwo"), "\"one\\r\\ntwo\"");
 }
 
 TEST(SimulatorTraceWriterTest, ControlChangesBecomeLabelShowAndHideLinesAtTheirTime) {

@@ -82,7 +82,7 @@ public:
                         trace_->RelayWritten(bytes);
                     }
                 }),
-          program_(ProgramServices{registry_, timers_, clock_, line_, messages_, preview_, screen}) {
+          program_(ControllerServices{registry_, timers_, clock_, line_, messages_, preview_, screen}) {
         if (trace_) {
             program_.onMainWindowCreated.push_back([this](frmMain& main) { trace_->Follow(main); });
         }

@@ -2,7 +2,7 @@
 
 namespace corvane {
 
-CorvaneProgram::CorvaneProgram(const ProgramServices& services)
+CorvaneProgram::CorvaneProgram(const ControllerServices& services)
     : services_(services),
       loader_(services.registry, tables, preview, palette),
       Timer1(services.timers, "Timer1", StartupLoader::kTimer1IntervalMs, [this] { Timer1_Timer(); }) {}
@@ -18,10 +18,7 @@ void CorvaneProgram::Timer1_Timer() {
         return;
     }
     Timer1.SetEnabled(false);
-    main_ = std::make_unique<frmMain>(EngineServices{services_.registry, tables, services_.timers,
-                                                     services_.clock, services_.serialLine,
-                                                     services_.messages, services_.preview, services_.screen,
-                                                     services_.conflictRule});
+    main_ = std::make_unique<frmMain>(services_, tables);
     for (const auto& listener : onMainWindowCreated) {
         listener(*main_);
     }

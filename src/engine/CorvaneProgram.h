@@ -17,20 +17,9 @@
 
 namespace corvane {
 
-struct ProgramServices {
-    basINIRegistry& registry;
-    TimerHost& timers;
-    const Clock& clock;
-    SerialLine& serialLine;
-    MessageSink& messages;
-    IntersectionPreview& preview;
-    ScreenSize screen;
-    ConflictRule conflictRule = {};
-};
-
 class CorvaneProgram {
 public:
-    explicit CorvaneProgram(const ProgramServices& services);
+    explicit CorvaneProgram(const ControllerServices& services);
 
     // Loads the start-up window: its timer starts the loading steps.
     void Start();
@@ -53,7 +42,7 @@ public:
 private:
     void Timer1_Timer();
 
-    ProgramServices services_;
+    ControllerServices services_;
     StartupLoader loader_;
     Timer Timer1;
     std::unique_ptr<frmMain> main_;

@@ -31,7 +31,7 @@ std::string StatusTime(const LocalDateTime& now) {
 
 }  // namespace
 
-frmMain::frmMain(const EngineServices& services)
+frmMain::frmMain(const ControllerServices& services, ControllerTables& tables)
     : policePanel(*this, services.screen),
       relay(services.registry, services.serialLine, services.messages, display.COMPortTXLED),
       TimerTimeOfDay(services.timers, "TimerTimeOfDay", kTimeOfDayIntervalMs, [this] { TimerTimeOfDay_Timer(); }),
@@ -42,7 +42,7 @@ frmMain::frmMain(const EngineServices& services)
       TimerCOMPort(services.timers, "TimerCOMPort", RelayOutput::kTimerCOMPortIntervalMs,
                    [this] { relay.TimerCOMPortTick(); }),
       registry_(services.registry),
-      tables_(services.tables),
+      tables_(tables),
       clock_(services.clock),
       preview_(services.preview),
       screen_(services.screen),

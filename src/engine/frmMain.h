@@ -36,9 +36,9 @@ namespace corvane {
 // Decides whether two phases, one per ring, must not show green or yellow together.
 using ConflictRule = std::function<bool(std::int32_t ring1Phase, std::int32_t ring2Phase)>;
 
-struct EngineServices {
+// What the controller works with: the settings, the platform's services, the intersection.
+struct ControllerServices {
     basINIRegistry& registry;
-    ControllerTables& tables;
     TimerHost& timers;
     const Clock& clock;
     SerialLine& serialLine;
@@ -57,7 +57,7 @@ public:
     static constexpr int kConflictIntervalMs = 1000;
     static constexpr int kStartupIntervalMs = 5000;
 
-    explicit frmMain(const EngineServices& services);
+    frmMain(const ControllerServices& services, ControllerTables& tables);
 
     void SetObserver(EngineObserver* observer) { observer_ = observer; }
 

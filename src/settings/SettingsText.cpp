@@ -3,9 +3,8 @@
 #include <optional>
 
 namespace corvane {
-namespace {
 
-std::string Quote(std::string_view text) {
+std::string QuotedText(std::string_view text) {
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
@@ -19,6 +18,8 @@ std::string Quote(std::string_view text) {
     }
     return quoted + '"';
 }
+
+namespace {
 
 // Reads a quoted text starting at `position`; leaves `position` after the closing quote.
 std::optional<std::string> Unquote(std::string_view line, std::size_t& position) {
@@ -63,7 +64,7 @@ StoreResult DumpKey(SettingsStore& store, const std::string& path, bool& first, 
         out << (first ? "" : "\n") << '[' << path << "]\n";
         first = false;
         for (const StoredValue& value : values) {
-            out << Quote(value.name) << '=' << Quote(value.text) << '\n';
+            out << QuotedText(value.name) << '=' << QuotedText(value.text) << '\n';
         }
     }
     for (const std::string& subKey : subKeys) {

@@ -23,6 +23,10 @@
 
 namespace corvane {
 
+// `text` in double quotes, with "\" and '"' escaped by a backslash and carriage return, line feed
+// and the zero character written \r, \n and \0.
+std::string QuotedText(std::string_view text);
+
 // Writes the key at `path` (normalised; "" for everything) and all below it. The root itself
 // gets a "[]" line only when it holds values.
 StoreResult DumpSettings(SettingsStore& store, std::string_view path, std::ostream& out);

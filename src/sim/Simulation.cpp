@@ -14,7 +14,7 @@ Simulation::Simulation(SettingsStore& store, LocalDateTime start, TraceWriter* t
     if (trace) {
         line_.onWrite = [trace](std::string_view bytes) { trace->RelayWritten(bytes); };
     }
-    program_ = std::make_unique<CorvaneProgram>(ProgramServices{registry_, timers_, clock_, line_, messages_,
+    program_ = std::make_unique<CorvaneProgram>(ControllerServices{registry_, timers_, clock_, line_, messages_,
                                                                 preview_, kScreen, std::move(conflictRule)});
     if (trace) {
         program_->onMainWindowCreated.push_back([trace](frmMain& main) { trace->Follow(main); });

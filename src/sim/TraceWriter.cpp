@@ -1,5 +1,7 @@
 #include "sim/TraceWriter.h"
 
+#include "settings/SettingsText.h"
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -51,19 +53,6 @@ std::optional<std::set<TraceKind>> ParseTraceKinds(std::string_view list) {
 
 std::set<TraceKind> DefaultTraceKinds() { return {TraceKind::Mode, TraceKind::Program, TraceKind::Ring}; }
 
-std::string QuotedForTrace(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\r': quoted += "\\r"; break;
-            case '\n': quoted += "\\n"; break;
-            default: quoted += c;
-        }
-    }
-    return quoted + '"';
-}
 
 void TraceWriter::Write(const std::string& text) {
     const std::int64_t ms = elapsedMs_();
@@ -109,7 +98,7 @@ void TraceWriter::LampsShown(std::int32_t loadSwitch, std::string_view lamps) {
 void TraceWriter::ControlChanged(const Control& control, ControlChange change) {
     const auto* label = dynamic_cast<const CaptionedControl*>(&control);
     if (change == ControlChange::Caption && Wants(TraceKind::Label) && label && control.Name().starts_with("lbl")) {
-        Write("label " + control.Name() + ' ' + QuotedForTrace(label->Caption()));
+        Write("label " + control.Name() + ' ' + QuotedText(label->Caption()));
     } else if (change == ControlChange::Visibility) {
         const TraceKind kind = control.Visible() ? TraceKind::Show : TraceKind::Hide;
         if (Wants(kind)) {
@@ -126,13 +115,13 @@ void TraceWriter::RelayWritten(std::string_view bytes) {
 
 void TraceWriter::Message(std::string_view text) {
     if (Wants(TraceKind::Message)) {
-        Write("message " + QuotedForTrace(text));
+        Write("message " + QuotedText(text));
     }
 }
 
 void TraceWriter::Error(std::string_view text) {
     if (Wants(TraceKind::Error)) {
-        Write("error " + QuotedForTrace(text));
+        Write("error " + QuotedText(text));
     }
 }
 

@@ -63,7 +63,4 @@ private:
     Flush flush_;
 };
 
-// A text in double quotes with " and \ escaped and CR, LF shown as \r, \n.
-std::string QuotedForTrace(std::string_view text);
-
 }  // namespace corvane
