@@ -7,6 +7,7 @@
 #include "field/RelayProtocol.h"
 #include "settings/LoaderSteps.h"
 #include "settings/SettingsAccess.h"
+#include "settings/SettingsSchema.h"
 
 namespace corvane {
 namespace {
@@ -65,7 +66,7 @@ void frmMain::Form_Load() {
     TimerCOMPort.SetEnabled(true);
     relay.OpenRelayPort();
     relay.Enqueue(std::string(kRelayAllOff));
-    for (int program = 0; program < 13; ++program) {
+    for (int program = 0; program < kProgramCount; ++program) {
         EnsureProgram(registry_, program);
     }
     VekLightsOut();
