@@ -1,12 +1,13 @@
 #include "field/RelayProtocol.h"
 
+#include "engine/ControllerTables.h"
+
 namespace corvane {
 namespace {
 
 constexpr std::int32_t kVehicleA = 1;
 constexpr std::int32_t kVehicleB = 4;
 constexpr std::int32_t kPedestrianA = 7;
-constexpr std::int32_t kFirstPedLoadSwitch = 8;
 
 }  // namespace
 
